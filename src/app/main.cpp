@@ -1,0 +1,25 @@
+// The portal's entry: brings up the toolkit and the Linux platform, then runs the program.
+#include "app/assets_location.h"
+#include "app/start_up.h"
+#include "app/window_definitions.h"
+#include "platform/linux/curl_http.h"
+#include "platform/linux/gio_link_opener.h"
+#include "platform/linux/logind_power.h"
+#include "platform/linux/process_launcher.h"
+#include "platform/linux/system_clock.h"
+#include "ui/gtk/gtk_ui.h"
+
+int main() {
+    tv::ui::gtk_init_toolkit();
+
+    tv::platform::linux_impl::CurlHttp http;
+    tv::platform::linux_impl::GioLinkOpener links;
+    tv::platform::linux_impl::SpawnLauncher launcher;
+    tv::platform::linux_impl::LogindPower power;
+    tv::platform::linux_impl::SystemClock clock;
+    tv::directory::DirectoryStore directory;
+    tv::ui::GtkUi ui(tv::app::window_catalogue(), tv::app::assets_dir());
+
+    tv::Context ctx{ui, directory, http, TV_DIRECTORY_ADDRESS, links, launcher, power, clock};
+    return tv::app::run_portal(ctx);
+}
