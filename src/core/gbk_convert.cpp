@@ -74,6 +74,12 @@ template <typename OnInvalid> std::string decode_gbk(std::string_view text, OnIn
     return out;
 }
 
+// Length of the UTF-8 sequence a lead byte announces (1 for ASCII and stray bytes).
+std::size_t utf8_sequence_length(char lead) {
+    const auto b = static_cast<unsigned char>(lead);
+    return b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+}
+
 } // namespace
 
 const std::string &gbk(std::string_view utf8) {
@@ -130,7 +136,11 @@ std::size_t valid_gbk_sequence_length(std::string_view text) {
     std::string out;
     bool error = false;
     const std::size_t used = gbk_to_utf8().convert(text.substr(0, want), out, error);
-    return used == want ? want : 0;
+    // A pair must decode to one character. glibc's table also knows the single byte 0x80 (the
+    // euro sign of code page 936), so "\x80z" would otherwise pass as a pair; the directory's
+    // search walks 0x80 as the lead byte of a pair, so here it never starts a valid sequence.
+    const bool one_character = want == 1 || (!out.empty() && utf8_sequence_length(out.front()) == out.size());
+    return used == want && one_character ? want : 0;
 }
 
 } // namespace tv

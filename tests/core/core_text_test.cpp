@@ -128,6 +128,9 @@ TEST(GbkConvert, SequenceLength) {
     EXPECT_EQ(valid_gbk_sequence_length("\xB0\xA1"), 2u);
     EXPECT_EQ(valid_gbk_sequence_length("\xB0"), 0u);
     EXPECT_EQ(valid_gbk_sequence_length("\xFF\xA1"), 0u);
+    // 0x80 alone is a character in glibc's table, but it never leads a pair.
+    EXPECT_EQ(valid_gbk_sequence_length("\x80z"), 0u);
+    EXPECT_EQ(valid_gbk_sequence_length("\x80\x80"), 0u);
     EXPECT_EQ(valid_gbk_sequence_length(""), 0u);
 }
 
