@@ -12,11 +12,11 @@
 int main() {
     tv::ui::gtk_init_toolkit();
 
-    tv::platform::linux_impl::CurlHttp http;
-    tv::platform::linux_impl::GioLinkOpener links;
-    tv::platform::linux_impl::SpawnLauncher launcher;
-    tv::platform::linux_impl::LogindPower power;
-    tv::platform::linux_impl::SystemClock clock;
+    tv::platform::linux_desktop::CurlHttp http;
+    tv::platform::linux_desktop::GioLinkOpener links;
+    tv::platform::linux_desktop::SpawnLauncher launcher;
+    tv::platform::linux_desktop::LogindPower power;
+    tv::platform::linux_desktop::SystemClock clock;
     tv::directory::DirectoryStore directory;
     tv::ui::GtkUi ui(tv::app::window_catalogue(), tv::app::assets_dir());
 
