@@ -243,7 +243,7 @@ TEST(TvdirSource, AddressesAreFetchedAndFilesRead) {
     const auto file = read_page(TVDIR_DATA "/nomarkers.htm", silent);
     EXPECT_TRUE(file.readable);
     EXPECT_NE(file.bytes.find("404"), std::string::npos);
-    EXPECT_TRUE(silent.urls.size() == 1); // files never go through HTTP
+    EXPECT_EQ(silent.urls.size(), 1u); // files never go through HTTP
     EXPECT_FALSE(is_address_argument("file:///etc/passwd"));
     EXPECT_FALSE(is_address_argument("http:/x"));
 }
