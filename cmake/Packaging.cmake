@@ -33,12 +33,14 @@ set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "video")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-# Debian 12 runtime packages: the libraries the programs link, the fonts the window definitions
+# Debian 12 runtime packages: the libraries the programs link (the C and C++ runtime with the
+# minimum versions dpkg-shlibdeps derives from the binaries), the fonts the window definitions
 # name (through the alias file in assets/fonts), and the GStreamer plugins that let the embedded
-# browser play WebM, HLS, H.264 and AAC streams of player pages.
+# browser play WebM, HLS, H.264 and AAC streams of player pages. Every other library the programs
+# load comes in with these; tests/install/check-contents verifies that.
 set(TV_DEBIAN_RUNTIME_DEPENDS
-    "libc6 (>= 2.36)"
-    "libstdc++6 (>= 12)"
+    "libc6 (>= 2.34)"
+    "libstdc++6 (>= 11)"
     libgtkmm-3.0-1v5
     libwebkit2gtk-4.1-0
     libcurl4
