@@ -130,6 +130,8 @@ bool gtk_test_display(std::string &why_not) {
         } else {
             setenv("DISPLAY", display->name().c_str(), 1);
             unsetenv("WAYLAND_DISPLAY");
+            // Input that tests synthesise (gdk_test_simulate_*) arrives as core X events.
+            setenv("GDK_CORE_DEVICE_EVENTS", "1", 1);
             initialised = ui::gtk_init_toolkit();
             if (!initialised)
                 problem = "GTK could not open " + display->name();

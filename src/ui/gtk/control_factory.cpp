@@ -12,6 +12,7 @@
 #include <gtkmm/cssprovider.h>
 #include <gtkmm/entry.h>
 #include <gtkmm/eventbox.h>
+#include <gtkmm/label.h>
 
 namespace tv::ui::gtk {
 namespace {
@@ -32,6 +33,16 @@ void add_control_sheet(Gtk::Widget &widget, const ControlDef &def) {
         widget.get_style_context()->add_provider(provider, kControlStylePriority);
     } catch (const Glib::Error &) {
         // An unusable sheet leaves the control in the default look.
+    }
+}
+
+// A caption wider than its button breaks into lines rather than being cut off.
+void wrap_caption(Gtk::Button &button) {
+    if (auto *label = dynamic_cast<Gtk::Label *>(button.get_child())) {
+        label->set_line_wrap(true);
+        label->set_line_wrap_mode(Pango::WRAP_WORD_CHAR);
+        label->set_justify(Gtk::JUSTIFY_CENTER);
+        label->set_max_width_chars(1);
     }
 }
 
@@ -95,6 +106,7 @@ std::unique_ptr<Control> build_control(const ControlDef &def, const ControlResou
         new_slot();
         control->button = put_in_slot(*control, Gtk::manage(new Gtk::Button(caption)));
         control->button->set_use_underline(false);
+        wrap_caption(*control->button);
         style_as_control(*control->button, 0);
         break;
     case ControlKind::EditBox:
@@ -109,8 +121,8 @@ std::unique_ptr<Control> build_control(const ControlDef &def, const ControlResou
     case ControlKind::DateBox:
         new_slot();
         control->date_box = put_in_slot(*control, Gtk::manage(new DateBox(resources.now)));
-        style_as_control(*control->date_box, def.frame);
-        add_control_sheet(*control->date_box, def);
+        style_as_control(control->date_box->field(), def.frame);
+        add_control_sheet(control->date_box->field(), def);
         break;
     case ControlKind::PictureBox:
         new_slot();
@@ -123,6 +135,15 @@ std::unique_ptr<Control> build_control(const ControlDef &def, const ControlResou
         new_slot();
         control->browser = std::make_unique<BrowserView>(def.browser_text_size, def.browser_silent);
         put_in_slot(*control, &control->browser->widget());
+        // An empty browser is a white page: it covers what lies beneath even before it has
+        // loaded anything, or where the page has not been drawn yet.
+        control->slot->signal_draw().connect(
+            [](const Cairo::RefPtr<Cairo::Context> &cr) {
+                cr->set_source_rgb(1, 1, 1);
+                cr->paint();
+                return false;
+            },
+            false);
         break;
     case ControlKind::Timer:
         control->timer = std::make_unique<ControlTimer>(std::move(on_tick));

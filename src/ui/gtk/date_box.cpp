@@ -2,55 +2,78 @@
 
 #include "ui/gtk/date_text.h"
 
-#include <cmath>
+#include <algorithm>
+#include <gdk/gdkkeysyms.h>
 
 namespace tv::ui::gtk {
 namespace {
 
-// The spin value is the day number since 1970-01-01, bounded to 1 January 100 .. 31 December 9999.
-double day_number(const DateTime &t) {
-    return static_cast<double>(days_from_civil(t.year, t.month, t.day));
-}
-const double kFirstDay = static_cast<double>(days_from_civil(100, 1, 1));
-const double kLastDay = static_cast<double>(days_from_civil(9999, 12, 31));
+constexpr int kArrowWidth = 16;
+const std::int64_t kFirstDay = days_from_civil(100, 1, 1);
+const std::int64_t kLastDay = days_from_civil(9999, 12, 31);
 
 } // namespace
 
-DateBox::DateBox(const DateTime &initial)
-    : Gtk::SpinButton(Gtk::Adjustment::create(day_number(initial), kFirstDay, kLastDay, 1, 30, 0), 1, 0),
-      time_of_day_(initial) {
-    set_numeric(false);
-    set_wrap(false);
-    set_update_policy(Gtk::UPDATE_IF_VALID);
-    set_width_chars(1);
-    set_value_of_date(initial);
-}
+DateBox::DateBox(const DateTime &initial) : Gtk::Box(Gtk::ORIENTATION_HORIZONTAL), value_(initial) {
+    up_.set_label("\u25B4");
+    down_.set_label("\u25BE");
+    for (Gtk::Button *arrow : {&up_, &down_}) {
+        arrow->set_can_focus(false);
+        arrow->set_size_request(kArrowWidth, -1);
+        arrow->get_style_context()->add_class("tv-arrow");
+        arrows_.pack_start(*arrow, true, true);
+    }
+    field_.set_width_chars(1);
+    pack_start(field_, true, true);
+    pack_start(arrows_, false, false);
+    show_all_children();
 
-DateTime DateBox::value() const {
-    int year = 0, month = 0, day = 0;
-    civil_from_days(static_cast<std::int64_t>(std::lround(get_value())), year, month, day);
-    return DateTime{year, month, day, time_of_day_.hour, time_of_day_.minute, time_of_day_.second};
+    up_.signal_clicked().connect([this] { step_days(1); });
+    down_.signal_clicked().connect([this] { step_days(-1); });
+    field_.signal_activate().connect([this] { take_typed_text(); });
+    field_.signal_focus_out_event().connect([this](GdkEventFocus *) {
+        take_typed_text();
+        return false;
+    });
+    field_.signal_key_press_event().connect(
+        [this](GdkEventKey *event) {
+            if (event->keyval == GDK_KEY_Up || event->keyval == GDK_KEY_KP_Up) {
+                step_days(1);
+                return true;
+            }
+            if (event->keyval == GDK_KEY_Down || event->keyval == GDK_KEY_KP_Down) {
+                step_days(-1);
+                return true;
+            }
+            return false;
+        },
+        false);
+    show_value();
 }
 
 void DateBox::set_value_of_date(const DateTime &value) {
-    time_of_day_ = value;
-    set_value(day_number(value));
-    on_output(); // shows the text even when the day number did not change
+    value_ = value;
+    show_value();
 }
 
-int DateBox::on_input(double *new_value) {
-    const auto parsed = parse_long_date(get_text().raw(), value());
-    if (!parsed)
-        return Gtk::INPUT_ERROR;
-    *new_value = day_number(*parsed);
-    return 1;
+void DateBox::step_days(int days) {
+    take_typed_text();
+    const std::int64_t day =
+        std::clamp(days_from_civil(value_.year, value_.month, value_.day) + days, kFirstDay, kLastDay);
+    civil_from_days(day, value_.year, value_.month, value_.day);
+    show_value();
 }
 
-bool DateBox::on_output() {
-    const std::string text = long_date_text(value());
-    if (get_text().raw() != text)
-        set_text(text);
-    return true;
+void DateBox::show_value() {
+    const std::string text = long_date_text(value_);
+    if (field_.get_text().raw() != text)
+        field_.set_text(text);
+}
+
+void DateBox::take_typed_text() {
+    if (const auto typed = parse_long_date(field_.get_text().raw(), value_))
+        value_ = *typed;
+    show_value();
 }
 
 } // namespace tv::ui::gtk

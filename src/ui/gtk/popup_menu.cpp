@@ -2,6 +2,7 @@
 
 #include <glib.h>
 #include <gtk/gtk.h>
+#include <gtkmm/label.h>
 #include <gtkmm/menuitem.h>
 
 namespace tv::ui::gtk {
@@ -15,6 +16,8 @@ std::optional<std::string> run_popup_menu(const std::vector<std::string> &captio
     std::optional<std::string> chosen;
     for (const std::string &caption : captions) {
         auto *item = Gtk::manage(new Gtk::MenuItem(caption, false));
+        if (auto *label = dynamic_cast<Gtk::Label *>(item->get_child()))
+            label->set_xalign(0.0f);
         item->signal_activate().connect([&chosen, caption] { chosen = caption; });
         menu.append(*item);
     }

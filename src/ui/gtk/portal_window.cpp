@@ -31,7 +31,8 @@ Rect centred(Size screen, int width, int height) {
 } // namespace
 
 PortalWindow::PortalWindow(const WindowDef &def, EventRouter &router, const WindowResources &resources)
-    : def_(def), router_(router), on_top_(def.always_on_top), rect_(centred(resources.screen, def.width, def.height)) {
+    : def_(def), router_(router), layer_(Gtk::manage(new ControlLayer)), on_top_(def.always_on_top),
+      rect_(centred(resources.screen, def.width, def.height)) {
     set_title(std::string(def.caption));
     set_decorated(false);
     set_resizable(false);
@@ -52,8 +53,9 @@ PortalWindow::PortalWindow(const WindowDef &def, EventRouter &router, const Wind
     }
 
     build_controls(resources);
-    layer_.show();
-    add(layer_);
+    layer_->show();
+    add(*layer_);
+    focus_first_control();
     signal_realize().connect([this] {
         apply_window_functions();
         restack();
@@ -109,8 +111,27 @@ void PortalWindow::build_controls(const WindowResources &resources) {
     }
     for (Control *c : bottom_to_top_) {
         const ControlDef &d = *c->def;
-        layer_.place(*c->slot, Rect{d.left, d.top, d.width, d.height});
+        layer_->place(*c->slot, Rect{d.left, d.top, d.width, d.height});
         connect_events(*c);
+    }
+}
+
+// The keyboard focus starts on the first control of the definition that takes it, as the tab
+// order goes, rather than wherever GTK's own focus chain would put it.
+void PortalWindow::focus_first_control() {
+    for (const ControlDef &def : def_.controls) {
+        const Control &c = *controls_.find(def.name)->second;
+        if (!c.visible)
+            continue;
+        Gtk::Widget *target = c.button != nullptr     ? static_cast<Gtk::Widget *>(c.button)
+                              : c.entry != nullptr    ? c.entry
+                              : c.date_box != nullptr ? &c.date_box->field()
+                              : c.browser             ? &c.browser->widget()
+                                                      : nullptr;
+        if (target != nullptr) {
+            set_focus(*target);
+            return;
+        }
     }
 }
 
@@ -131,7 +152,7 @@ void PortalWindow::connect_events(Control &control) {
         control.entry->signal_button_press_event().connect(press, false);
         break;
     case ControlKind::DateBox:
-        control.date_box->signal_button_press_event().connect(press, false);
+        control.date_box->field().signal_button_press_event().connect(press, false);
         break;
     case ControlKind::Label:
     case ControlKind::TransparentLabel:
@@ -343,7 +364,7 @@ void PortalWindow::set_control_size(Control &control, int width, int height) {
     control.width = width;
     control.height = height;
     if (control.slot != nullptr)
-        layer_.set_rect(*control.slot, Rect{control.def->left, control.def->top, width, height});
+        layer_->set_rect(*control.slot, Rect{control.def->left, control.def->top, width, height});
 }
 
 void PortalWindow::set_tip(Control &control, const std::string &utf8_text) {

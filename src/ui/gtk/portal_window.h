@@ -65,6 +65,7 @@ public:
 
 private:
     void build_controls(const WindowResources &resources);
+    void focus_first_control();
     void connect_events(Control &control);
     void restack();
     void apply_window_functions();
@@ -82,7 +83,7 @@ private:
 
     const WindowDef &def_;
     EventRouter &router_;
-    ControlLayer layer_;
+    ControlLayer *layer_; // belongs to the window, which destroys it with the controls
     std::map<std::string, std::unique_ptr<Control>, std::less<>> controls_;
     std::vector<Control *> bottom_to_top_;
     Cairo::RefPtr<Cairo::ImageSurface> background_;

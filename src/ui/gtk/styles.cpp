@@ -35,13 +35,12 @@ std::string font_css(const Font &font) {
 
 // Frames before a look is chosen: the classic sunken edges.
 constexpr std::string_view kBaseCss = R"css(
+.tv-control, .tv-control *, .tv-arrow { transition: none; }
 .tv-control { min-height: 0; min-width: 0; border-radius: 0; outline-width: 0; }
 button.tv-control { padding: 0 1px; font-size: 12px; }
 button.tv-control label { padding: 0; margin: 0; }
 entry.tv-control { padding: 0 2px; }
-spinbutton.tv-control { padding: 0; }
-spinbutton.tv-control entry { min-height: 0; min-width: 0; padding: 0 2px; }
-spinbutton.tv-control button { min-height: 0; min-width: 0; padding: 0 2px; border-radius: 0; }
+button.tv-arrow { min-height: 0; min-width: 0; padding: 0; border-radius: 0; font-size: 8px; }
 .tv-frame-0 { border-style: none; box-shadow: none; }
 .tv-frame-1 { border: 1px solid; border-color: #a0a0a0 #ffffff #ffffff #a0a0a0;
               box-shadow: inset 1px 1px #696969, inset -1px -1px #e3e3e3; }
@@ -89,8 +88,8 @@ std::string control_look_css(int scheme) {
            top + ", " + bottom + "); box-shadow: none; }\n";
     css += "button.tv-control:hover { box-shadow: inset 0 -2px " + css_color(look->hot) + "; }\n";
     css += "button.tv-control:active { background-image: linear-gradient(to bottom, " + bottom + ", " + top + "); }\n";
-    css += "spinbutton.tv-control button { border: none; border-left: 1px solid " + frame +
-           "; background-image: linear-gradient(to bottom, " + top + ", " + bottom + "); }\n";
+    css += "button.tv-arrow { border: 1px solid " + frame + "; border-radius: 0; color: " + border +
+           "; background-image: linear-gradient(to bottom, " + top + ", " + bottom + "); box-shadow: none; }\n";
     return css;
 }
 
@@ -113,7 +112,7 @@ std::string menu_css(std::string_view css_class, std::span<const Color> colors, 
     if (!color(5).empty())
         css += "border: 1px solid " + color(5) + "; ";
     css += "}\n";
-    css += menu + " menuitem { padding: 3px 12px; ";
+    css += menu + " menuitem { min-height: 0; padding: 2px 12px; ";
     if (!color(1).empty())
         css += "color: " + color(1) + "; ";
     css += "}\n";
