@@ -131,9 +131,9 @@ def local_clock_zone(target="12:30"):
     now = datetime.datetime.now(datetime.timezone.utc)
     offset = (hours * 60 + minutes) - (now.hour * 60 + now.minute)
     offset = (offset + 12 * 60) % (24 * 60) - 12 * 60  # -12:00 .. +11:59
-    # POSIX TZ offsets count west of Greenwich: "E2E-5:30" is five and a half hours east.
+    # POSIX TZ offsets count west of Greenwich: "TST-5:30" is five and a half hours east.
     sign = "-" if offset >= 0 else "+"
-    return f"E2E{sign}{abs(offset) // 60}:{abs(offset) % 60:02d}", datetime.timedelta(minutes=offset)
+    return f"TST{sign}{abs(offset) // 60}:{abs(offset) % 60:02d}", datetime.timedelta(minutes=offset)
 
 
 # ---------------------------------------------------------------------------------------------
@@ -159,6 +159,7 @@ class Session:
         self.server = None
         self.runs = 0
         self.extra_env = {}
+        self.closers = []  # called after the processes have ended, last added first
 
     # -- set-up ---------------------------------------------------------------------------------
 
@@ -240,12 +241,13 @@ class Session:
     def end_all(self):
         for _, process in reversed(list(self.children)):
             self.end(process)
+        while self.closers:
+            self.closers.pop()()
 
     def serve(self, values=None, page_name="directory.htm", media=None, seconds=PROCESS_SECONDS):
         """Starts the sample server with a page built from `values` (default: the sample page)."""
         if self.server is not None:
             self.end(self.server)
-        wait_for(lambda: not port_open(), 10, f"port {PORT} to be free")
         command = [sys.executable, str(self.source / "scripts/serve-demo"), "--port", str(PORT),
                    "--log", str(self.server_log), "--seconds", str(seconds)]
         if values is not None:
@@ -254,11 +256,24 @@ class Session:
             command += ["--page", str(page)]
         if media is not None:
             command += ["--media", str(media)]
-        self.server_log.write_text("")
-        output = open(self.out / "server.out", "a")
-        self.server = self._start("server", command, stdout=output, stderr=subprocess.STDOUT)
-        wait_for(port_open, 10, "serve-demo to listen on 127.0.0.1:8173")
-        return self.server
+        # Outside CTest (which never runs two users of the port at once) another program may hold
+        # the port for a while: wait for it, and start again when the server could not listen.
+        deadline = time.monotonic() + 40
+        while True:
+            wait_for(lambda: not port_open(), max(1, deadline - time.monotonic()), f"port {PORT} to be free")
+            self.server_log.write_text("")
+            output_path = self.out / "server.out"
+            output_path.write_text("")
+            with open(output_path, "a") as output:
+                self.server = self._start("server", command, stdout=output, stderr=subprocess.STDOUT)
+            wait_for(lambda: self.server.poll() is not None or "serving" in output_path.read_text(), 10,
+                     "serve-demo to start")
+            if self.server.poll() is None:
+                return self.server
+            self.end(self.server)
+            if time.monotonic() > deadline:
+                raise Failure(f"serve-demo could not listen: {output_path.read_text().strip()}")
+            time.sleep(0.5)
 
     def portal_env(self):
         env = {
@@ -350,10 +365,17 @@ class Session:
     def press(self, window, x, y):
         """Moves the pointer to window-relative (x, y) and clicks the left button there."""
         left, top, _, _ = self.geometry(window)
-        self.xdotool("mousemove", "--sync", left + x, top + y)
+        self.move_pointer(left + x, top + y)
         time.sleep(0.15)
         self.xdotool("click", 1)
         time.sleep(0.3)
+
+    def move_pointer(self, x, y):
+        """Moves the pointer to screen position (x, y) and waits until it is there. (xdotool's own
+        wait never ends when the pointer already stands at the target.)"""
+        location = dict(pair.split(":", 1) for pair in self.xdotool("getmouselocation").split() if ":" in pair)
+        if (int(location["x"]), int(location["y"])) != (x, y):
+            self.xdotool("mousemove", "--sync", x, y)
 
     def keys(self, *names, delay_ms=40):
         self.xdotool("key", "--delay", delay_ms, *names)
@@ -382,6 +404,13 @@ class Session:
     def changed_fraction(self, before, after):
         """Share of bytes that differ between two region signatures of the same rectangle."""
         return sum(1 for a, b in zip(before, after) if a != b) / max(1, len(before))
+
+    def share_of_colour(self, rect, colour, tolerance=8):
+        """Share of the pixels in a screen rectangle that have the given (r, g, b) colour."""
+        data = self.region_signature(*rect)
+        pixels = [data[i:i + 3] for i in range(0, len(data) - 2, 3)]
+        near = sum(1 for p in pixels if all(abs(p[c] - colour[c]) <= tolerance for c in range(3)))
+        return near / max(1, len(pixels))
 
     def screen_rect(self, window, rect):
         """A window-relative rectangle in screen coordinates."""

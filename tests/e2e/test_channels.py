@@ -63,7 +63,7 @@ def body(session):
     session.press(session.main, *MORE)
     popup_seen = harness.wait_for(lambda: popup_open(session), 10, "the channel popup")
     session.screenshot("channels-3-popup")
-    session.xdotool("mousemove", "--sync", 2, 2)
+    session.move_pointer(2, 2)
     time.sleep(0.3)
     steps = POPUP_KEYS.index(CHOSEN_KEY)
     session.keys("Home", *(["Down"] * steps), "Return", delay_ms=30)

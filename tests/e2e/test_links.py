@@ -40,7 +40,7 @@ def body(session):
     session.press(session.main, *EXTRAS)
     time.sleep(0.8)
     session.screenshot("links-1-extras-popup")
-    session.xdotool("mousemove", "--sync", 2, 2)
+    session.move_pointer(2, 2)
     time.sleep(0.3)
     session.keys("Home", *(["Down"] * CHAT_ITEM), "Return")
     links = wait_links(session, 2, "the chat link at the recording handler")
