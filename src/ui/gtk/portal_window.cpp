@@ -195,13 +195,23 @@ bool PortalWindow::on_button_press_event(GdkEventButton *event) {
 }
 
 bool PortalWindow::on_key_press_event(GdkEventKey *event) {
-    // The focused control (and the browser, which gets every key) sees the key first.
-    if (Gtk::Window::on_key_press_event(event))
+    const bool closing_key = event->keyval == GDK_KEY_Escape && def_.esc_closes;
+    // The focused control sees the key first. A browser with a page takes every key and hands
+    // back those the page does not use; one that has loaded nothing has no page to ask.
+    if (!(closing_key && focus_is_empty_browser()) && Gtk::Window::on_key_press_event(event))
         return true;
-    if (event->keyval == GDK_KEY_Escape && def_.esc_closes) {
+    if (closing_key) {
         ask_to_close();
         return true;
     }
+    return false;
+}
+
+bool PortalWindow::focus_is_empty_browser() {
+    const Gtk::Widget *focus = get_focus();
+    for (const auto &[name, c] : controls_)
+        if (c->browser && focus == &c->browser->widget())
+            return c->browser->uri().empty();
     return false;
 }
 

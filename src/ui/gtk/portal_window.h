@@ -70,6 +70,7 @@ private:
     void restack();
     void apply_window_functions();
     void ask_to_close();
+    bool focus_is_empty_browser();
     bool on_slot_press(GdkEventButton *event, const Control &control);
     bool fire_press(GdkEventButton *event, const Control &control);
     void load_icons(const std::filesystem::path &icons_dir);
