@@ -108,7 +108,8 @@ def title_label_twice(session, media, probe):
     remote = harness.wait_for(lambda: session.window(REMOTE_TITLE), 10, "the remote-control window")
     check(session.geometry(remote) == EXPECTED_PLACES[REMOTE_TITLE], f"remote bar at {session.geometry(remote)}")
     session.wait_request(FULL_SIZE_REPORT, 15)
-    check(session.request_count("/directory.htm") == 2, f"directory requests: {session.requests()}")
+    reads = session.request_count("/directory.htm")
+    check(reads >= 2, f"the remote-control window did not read the directory: {session.requests()}")
     session.screenshot("fullwindow-1-title-label-pressed")
 
     # Back to the tools view through the focused 〓变形〓, then the title label once more.
@@ -119,7 +120,7 @@ def title_label_twice(session, media, probe):
     session.wait_request(probe, 15, count=2)
     time.sleep(1.5)  # a second window and its directory read would have shown by now
     check(len(session.windows(REMOTE_TITLE)) == 1, f"remote-control windows: {session.windows(REMOTE_TITLE)}")
-    check(session.request_count("/directory.htm") == 2,
+    check(session.request_count("/directory.htm") == reads,
           f"the second press read the directory again: {session.requests()}")
     session.screenshot("fullwindow-2-title-label-pressed-twice")
 
