@@ -202,7 +202,6 @@ class Session:
             stub = stubs / program
             stub.write_text(f"#!/bin/sh\nprintf '%s\\n' \"${{0##*/}}\" >> '{self.tools_file}'\n")
             stub.chmod(0o755)
-        self.stub_names = tool_program_names(self.source)
 
     def _make_link_recorder(self):
         result = subprocess.run(
