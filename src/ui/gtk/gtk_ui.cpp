@@ -19,6 +19,7 @@
 #include <gtkmm/eventbox.h>
 #include <gtkmm/main.h>
 #include <gtkmm/stylecontext.h>
+#include <stdexcept>
 
 namespace tv::ui {
 namespace {
@@ -61,6 +62,8 @@ bool gtk_init_toolkit() {
 GtkUi::GtkUi(std::span<const WindowDef *const> catalogue, std::filesystem::path assets_dir)
     : router_(catalogue), catalogue_(catalogue), assets_dir_(std::move(assets_dir)),
       pointers_(assets_dir_ / "pointers") {
+    if (!Gdk::Screen::get_default())
+        throw std::runtime_error("no display: call gtk_init_toolkit() first, with DISPLAY set");
     gtk::load_font_aliases(assets_dir_ / "fonts" / "60-tvportal-aliases.conf");
     router_.set_destroyer([this](std::string_view id) { destroy_now(id); });
     base_styles_ = add_screen_sheet(gtk::base_css(), kBasePriority);

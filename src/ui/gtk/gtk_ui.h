@@ -34,6 +34,7 @@ struct Control;
 class GtkUi : public Ui {
 public:
     // assets_dir holds the pictures, icons, pointers and fonts/60-tvportal-aliases.conf.
+    // Throws std::runtime_error when GTK has no display.
     GtkUi(std::span<const WindowDef *const> catalogue, std::filesystem::path assets_dir);
     ~GtkUi() override;
     GtkUi(const GtkUi &) = delete;
