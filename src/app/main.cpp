@@ -9,8 +9,13 @@
 #include "platform/linux/system_clock.h"
 #include "ui/gtk/gtk_ui.h"
 
+#include <cstdio>
+
 int main() {
-    tv::ui::gtk_init_toolkit();
+    if (!tv::ui::gtk_init_toolkit()) {
+        std::fputs("tvportal: cannot open a display\n", stderr);
+        return 1;
+    }
 
     tv::platform::linux_desktop::CurlHttp http;
     tv::platform::linux_desktop::GioLinkOpener links;

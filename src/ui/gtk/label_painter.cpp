@@ -92,6 +92,8 @@ Pango::Alignment pango_alignment(HAlign a) {
     }
 }
 
+constexpr float kWrappedLineSpacing = 0.85f;
+
 void paint_text(const Cairo::RefPtr<Cairo::Context> &cr, const LabelLook &look, std::string_view text, int x, int y,
                 int w, int h) {
     if (text.empty() || w <= 0 || h <= 0)
@@ -105,6 +107,9 @@ void paint_text(const Cairo::RefPtr<Cairo::Context> &cr, const LabelLook &look, 
         // Wrapped text fills the width and starts at the top.
         layout->set_width(w * PANGO_SCALE);
         layout->set_wrap(Pango::WRAP_WORD_CHAR);
+        // Lines as tight as the classic GUI font's, about the font's own height: the calendar
+        // labels hold seven lines in under 90 pixels.
+        pango_layout_set_line_spacing(layout->gobj(), kWrappedLineSpacing);
     } else {
         int tw = 0, th = 0;
         layout->get_pixel_size(tw, th);
