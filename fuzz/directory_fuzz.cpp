@@ -111,12 +111,17 @@ void fuzz_page(std::string_view body) {
     const std::string_view section = tv::directory::marked_section(body);
     require(section == walk_between(tv::text_of_bytes(body), tv::gbk("////开始"), tv::gbk("////结束")),
             "marked section agrees with the walk");
+    std::vector<std::string> keys;
     for (const auto &k : tv::directory::kKeys) {
         const std::string &key = tv::gbk(k.key);
+        keys.push_back(key);
         const std::string_view value = tv::directory::lookup(section, key);
         require(value == walk_between(section, "<p>" + key + "=", "</p>"), "lookup agrees with the walk");
         fuzz_value(value);
     }
+    const auto all = tv::directory::lookup_all(section, keys);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        require(all[i] == tv::directory::lookup(section, keys[i]), "the one-walk lookup agrees with each lookup");
 
     const std::string dump = tv::tvdir::dump_page(body);
     std::size_t lines = 0;

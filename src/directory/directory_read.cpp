@@ -14,8 +14,15 @@ void directory_read(Context &ctx, Read read) {
     ctx.ui.pump_messages();
     const std::string body = ctx.http.get(ctx.directory_address);
     const std::string_view section = marked_section(body);
-    for (const KeyInfo &k : keys_of(read))
-        ctx.directory.set_at(key_index(k.key), Text(lookup(section, gbk(k.key))));
+    const auto keys = keys_of(read);
+    std::vector<std::string> gbk_keys;
+    gbk_keys.reserve(keys.size());
+    for (const KeyInfo &k : keys)
+        gbk_keys.push_back(gbk(k.key));
+    const std::vector<std::string_view> values = lookup_all(section, gbk_keys);
+    // Stored in lookup order, each replacing the text its key held.
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        ctx.directory.set_at(key_index(keys[i].key), Text(values[i]));
 }
 
 bool switch_on(std::string_view gbk_value, std::string_view gbk_baseline) {

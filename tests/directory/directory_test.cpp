@@ -54,6 +54,27 @@ TEST(Lookup, ReadsEntriesExactlyAsWritten) {
     }
 }
 
+TEST(Lookup, OneWalkFindsWhatEachLookupFinds) {
+    const std::string_view sections[] = {
+        "<p>a=1</p><p>b=2</p>",
+        "<p>b=2</p><p>a=1</p><p>a=3</p>",
+        "<p><p>a=1</p>",
+        "<p>ab=1</p><p>a=2</p>",
+        "\xB0<p>a=hidden</p><p>a=seen</p>",
+        "<p>a=no close",
+        "<p>a=</p><p>a=second</p>",
+        "<p>a==x</p>",
+        "<p>=e</p><p>x=y=z</p>",
+        "<p>a=1<p>b=2</p>",
+    };
+    const std::vector<std::string> keys = {"a", "b", "ab", "", "x=y", "a", "zz"};
+    for (std::string_view section : sections) {
+        const auto all = lookup_all(section, keys);
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            EXPECT_EQ(all[i], lookup(section, keys[i])) << section << " key " << keys[i];
+    }
+}
+
 TEST(Switches, OnExactlyAboveTheThreshold) {
     const struct {
         std::string_view value;
