@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <gdkmm/general.h>
 #include <glibmm/main.h>
+#include <gtkmm/bin.h>
+#include <webkit2/webkit2.h>
 
 namespace tv::ui::gtk {
 
@@ -35,9 +37,37 @@ void PictureBox::schedule_next_frame() {
 
 bool PictureBox::next_frame() {
     // Advances by the time that has passed, so a blocked thread does not slow the animation down.
-    if (gdk_pixbuf_animation_iter_advance(iter_->gobj(), nullptr) && get_is_drawable())
+    // Beneath the browser (the tools panel in the TV view) a new frame would only make GTK
+    // redraw the covered area and decode the frame for nothing.
+    if (gdk_pixbuf_animation_iter_advance(iter_->gobj(), nullptr) && get_is_drawable() && !under_browser())
         queue_draw();
     schedule_next_frame();
+    return false;
+}
+
+bool PictureBox::under_browser() const {
+    // The box sits in its control's slot; the slots lie in the window's layer, later ones above.
+    const Gtk::Widget *slot = get_parent();
+    const Gtk::Container *layer = slot == nullptr ? nullptr : slot->get_parent();
+    if (layer == nullptr)
+        return false;
+    const Gtk::Allocation box = slot->get_allocation();
+    bool above = false;
+    for (const Gtk::Widget *sibling : layer->get_children()) {
+        if (sibling == slot) {
+            above = true;
+            continue;
+        }
+        const auto *bin = dynamic_cast<const Gtk::Bin *>(sibling);
+        if (!above || bin == nullptr || !sibling->get_visible() || bin->get_child() == nullptr ||
+            !WEBKIT_IS_WEB_VIEW(bin->get_child()->gobj()))
+            continue;
+        const Gtk::Allocation top = sibling->get_allocation();
+        if (top.get_x() <= box.get_x() && top.get_y() <= box.get_y() &&
+            top.get_x() + top.get_width() >= box.get_x() + box.get_width() &&
+            top.get_y() + top.get_height() >= box.get_y() + box.get_height())
+            return true;
+    }
     return false;
 }
 

@@ -18,6 +18,8 @@ private:
     bool on_draw(const Cairo::RefPtr<Cairo::Context> &cr) override;
     void schedule_next_frame();
     bool next_frame();
+    // Whether a browser above this box covers it whole.
+    bool under_browser() const;
 
     int frame_;
     Glib::RefPtr<Gdk::PixbufAnimation> animation_;
