@@ -10,10 +10,13 @@
 
 namespace tv::ui::gtk {
 
-PictureBox::PictureBox(const std::filesystem::path &picture, int frame) : frame_(frame) {
+PictureBox::PictureBox(const std::filesystem::path &picture, int frame) : frame_(frame), picture_(picture) {}
+
+void PictureBox::load() {
+    loaded_ = true;
     try {
-        if (!picture.empty() && std::filesystem::is_regular_file(picture)) {
-            animation_ = Gdk::PixbufAnimation::create_from_file(picture.string());
+        if (!picture_.empty() && std::filesystem::is_regular_file(picture_)) {
+            animation_ = Gdk::PixbufAnimation::create_from_file(picture_.string());
             iter_ = Glib::wrap(gdk_pixbuf_animation_get_iter(animation_->gobj(), nullptr));
             schedule_next_frame();
         }
@@ -75,6 +78,9 @@ bool PictureBox::on_draw(const Cairo::RefPtr<Cairo::Context> &cr) {
     const int width = get_allocated_width(), height = get_allocated_height();
     const int inset = frame_thickness(frame_);
     paint_sunken_frame(cr, frame_, width, height);
+    // The picture is read the first time it can be seen, not while a browser covers it.
+    if (!loaded_ && !under_browser())
+        load();
     if (iter_) {
         cr->save();
         cr->rectangle(inset, inset, width - 2 * inset, height - 2 * inset);

@@ -21,7 +21,12 @@ private:
     // Whether a browser above this box covers it whole.
     bool under_browser() const;
 
+    // Reads the picture and starts its animation; done once, when the box is first seen.
+    void load();
+
     int frame_;
+    std::filesystem::path picture_;
+    bool loaded_ = false;
     Glib::RefPtr<Gdk::PixbufAnimation> animation_;
     Glib::RefPtr<Gdk::PixbufAnimationIter> iter_;
     sigc::connection frame_timer_;
