@@ -21,8 +21,10 @@ MAIN_TITLE = "QQ：100001"
 NOTICE_TITLE = "智能云公告栏"
 REMOTE_TITLE = "电视机遥控器"
 MAIN_SIZE = (671, 420)
-# The main window's clock label, window-relative (left, top, width, height).
+# The clock labels, window-relative (left, top, width, height): the main window's, and the
+# remote-control bar's (in full-window mode the main window's browser covers the main clock).
 CLOCK_RECT = (512, 288, 150, 25)
+REMOTE_CLOCK_RECT = (184, 16, 120, 23)
 
 
 class Skip(Exception):
