@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "directory/directory_read.h"
 #include "directory/links.h"
+#include "windows/placement.h"
 
 #include <cstdio>
 
@@ -18,15 +19,14 @@ constexpr double kRightMargin = 153;
 constexpr double kBottomMargin = 262;
 } // namespace
 
-void open_notice_board(Context &ctx) { ctx.ui.load_window(kNoticeBoard); }
+void open_notice_board(Context &ctx) {
+    ctx.ui.load_window(kNoticeBoard);
+}
 
 void on_notice_board_created(Context &ctx, const ui::Event &) {
     directory::directory_read(ctx, directory::Read::NoticeBoard);
     ctx.ui.set_text(kNoticeBoard, "透明标签2", ctx.directory.value("智能公告"));
-    const ui::Size screen = ctx.ui.screen_size();
-    const auto left = truncate_to_int64(static_cast<double>(screen.width) - kRightMargin);
-    const auto top = truncate_to_int64(static_cast<double>(screen.height) - kBottomMargin);
-    ctx.ui.move_window(kNoticeBoard, ui::Rect{static_cast<int>(left), static_cast<int>(top), kWidth, kHeight});
+    place_from_screen_edge(ctx, kNoticeBoard, kRightMargin, kBottomMargin, kWidth, kHeight);
     ctx.ui.add_balloon_tip(kNoticeBoard, "气球提示框1", "透明标签1", gbk("官方网站"));
     ctx.ui.add_balloon_tip(kNoticeBoard, "气球提示框1", "透明标签2", gbk("点击此处查看"));
     ctx.ui.set_timer_period(kNoticeBoard, kTimer, 1000);

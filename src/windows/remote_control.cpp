@@ -3,6 +3,7 @@
 #include "core/gbk_convert.h"
 #include "directory/directory_read.h"
 #include "directory/links.h"
+#include "windows/placement.h"
 
 namespace tv::windows {
 
@@ -23,7 +24,9 @@ void enlarge_browser(Context &ctx) {
 }
 } // namespace
 
-void open_remote_control(Context &ctx) { ctx.ui.load_window(kRemoteControl); }
+void open_remote_control(Context &ctx) {
+    ctx.ui.load_window(kRemoteControl);
+}
 
 void start_full_window_at_startup(Context &ctx) {
     enlarge_browser(ctx);
@@ -41,10 +44,7 @@ void on_title_label_pressed(Context &ctx, const ui::Event &) {
 void on_remote_control_created(Context &ctx, const ui::Event &) {
     directory::directory_read(ctx, directory::Read::RemoteControl);
     ctx.ui.set_text(kRemoteControl, "公告", ctx.directory.value("智变公告"));
-    const ui::Size screen = ctx.ui.screen_size();
-    const auto left = truncate_to_int64(static_cast<double>(screen.width) - kRightMargin);
-    const auto top = truncate_to_int64(static_cast<double>(screen.height) - kBottomMargin);
-    ctx.ui.move_window(kRemoteControl, ui::Rect{static_cast<int>(left), static_cast<int>(top), kWidth, kHeight});
+    place_from_screen_edge(ctx, kRemoteControl, kRightMargin, kBottomMargin, kWidth, kHeight);
     ctx.ui.add_balloon_tip(kRemoteControl, "气球提示框1", "日期", gbk("作者空间"));
     ctx.ui.add_balloon_tip(kRemoteControl, "气球提示框1", "公告", gbk("点击此处查看详情"));
     ctx.ui.add_balloon_tip(kRemoteControl, "气球提示框1", "time", gbk("此地按压移动软体"));
