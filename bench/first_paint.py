@@ -14,7 +14,6 @@ import argparse
 import http.server
 import json
 import os
-import signal
 import statistics
 import subprocess
 import sys
@@ -22,7 +21,7 @@ import threading
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from startup_memory import PORT, ROOT, Recorder, free_display  # noqa: E402
+from startup_memory import PORT, ROOT, Recorder, free_display, stop_group  # noqa: E402
 
 WIDTH, HEIGHT = 671, 420
 
@@ -47,12 +46,7 @@ def launch_and_watch(cmd, watch, env):
                 raise RuntimeError(f"{cmd[0]}: no painted {WIDTH} x {HEIGHT} window within 30 s")
             return moments["map"], moments["paint"]
         finally:
-            try:
-                os.killpg(proc.pid, signal.SIGTERM)
-                proc.wait(timeout=5)
-            except (ProcessLookupError, subprocess.TimeoutExpired):
-                os.killpg(proc.pid, signal.SIGKILL)
-                proc.wait()
+            stop_group(proc)
     finally:
         watcher.kill()
         watcher.wait()

@@ -17,14 +17,13 @@ import http.server
 import json
 import os
 import shutil
-import signal
 import subprocess
 import sys
 import threading
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from startup_memory import PORT, ROOT, descendants, free_display  # noqa: E402
+from startup_memory import PORT, ROOT, descendants, free_display, stop_group  # noqa: E402
 
 ORIGIN = f"http://127.0.0.1:{PORT}"
 TICKS = os.sysconf("SC_CLK_TCK")
@@ -106,12 +105,7 @@ def measure(cmd, env, reads, settle, seconds):
             raise RuntimeError(f"{cmd[0]} ended during the measurement")
         return {"own_s": own1 - own0, "tree_s": all1 - all0, "windows": windows}
     finally:
-        try:
-            os.killpg(proc.pid, signal.SIGTERM)
-            proc.wait(timeout=5)
-        except (ProcessLookupError, subprocess.TimeoutExpired):
-            os.killpg(proc.pid, signal.SIGKILL)
-            proc.wait()
+        stop_group(proc)
 
 
 def main():

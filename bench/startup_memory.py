@@ -84,6 +84,16 @@ def rss_kib(pid):
     return 0
 
 
+def stop_group(proc):
+    """Ends a program started in its own session, with its helper processes: politely, then not."""
+    try:
+        os.killpg(proc.pid, signal.SIGTERM)
+        proc.wait(timeout=5)
+    except (ProcessLookupError, subprocess.TimeoutExpired):
+        os.killpg(proc.pid, signal.SIGKILL)
+        proc.wait()
+
+
 def measure(cmd, env, settle):
     Recorder.requests.clear()
     start = time.monotonic()
@@ -101,12 +111,7 @@ def measure(cmd, env, settle):
         total = own + sum(rss_kib(p) for p in descendants(proc.pid))
         return to_request, own, total
     finally:
-        try:
-            os.killpg(proc.pid, signal.SIGTERM)
-            proc.wait(timeout=5)
-        except (ProcessLookupError, subprocess.TimeoutExpired):
-            os.killpg(proc.pid, signal.SIGKILL)
-            proc.wait()
+        stop_group(proc)
 
 
 def main():
