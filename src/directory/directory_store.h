@@ -11,7 +11,6 @@ class DirectoryStore {
 public:
     // The value of a key (UTF-8 spelling); empty until its read has stored one.
     const Text &value(std::string_view utf8_key) const { return values_[key_index(utf8_key)]; }
-    const Text &value_at(std::size_t index) const { return values_[index]; }
     void set_at(std::size_t index, Text text) { values_[index] = std::move(text); }
 
     const Text &switch_baseline() const { return baseline_; }

@@ -2,7 +2,6 @@
 
 #include "ui/ui.h"
 
-#include <algorithm>
 
 namespace tv::ui {
 
@@ -25,12 +24,6 @@ const ControlDef &EventRouter::control(std::string_view window_id, std::string_v
     if (c == nullptr)
         throw UnknownName(window_id, name);
     return *c;
-}
-
-bool EventRouter::has_binding(std::string_view window_id, std::string_view control, EventKind kind) const {
-    const auto &bindings = window(window_id).bindings;
-    return std::any_of(bindings.begin(), bindings.end(),
-                       [&](const Binding &b) { return b.control == control && b.kind == kind; });
 }
 
 void EventRouter::fire(std::string_view window_id, std::string_view control, EventKind kind) {

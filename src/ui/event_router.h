@@ -31,7 +31,6 @@ public:
     void fire(std::string_view window, std::string_view control, EventKind kind);
     // Calls the selected handler of a menu item, found by its caption.
     void fire_menu_item(std::string_view window, std::string_view item);
-    bool has_binding(std::string_view window, std::string_view control, EventKind kind) const;
 
     void request_destroy(std::string_view window);
     // Carries out queued destructions now, unless a handler is still running.
@@ -39,7 +38,6 @@ public:
     // Called by the implementation after a window is gone: ends the program with the last one.
     void window_gone(bool any_window_left);
     bool program_ended() const { return ended_; }
-    bool in_handler() const { return depth_ > 0; }
 
 private:
     void call(Handler handler, const Event &event);
