@@ -13,43 +13,19 @@ import select
 import shutil
 import signal
 import subprocess
+import sys
 import time
 from pathlib import Path
 
-SKIP = 77
-MAIN_TITLE = "QQ：100001"
-NOTICE_TITLE = "智能云公告栏"
-REMOTE_TITLE = "电视机遥控器"
+# The window titles, the skip code and the small checking helpers are the end-to-end harness's.
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "e2e"))
+from harness import MAIN_TITLE, NOTICE_TITLE, REMOTE_TITLE, SKIP, Failure, Skip, check, wait_for  # noqa: E402,F401
+
 MAIN_SIZE = (671, 420)
 # The clock labels, window-relative (left, top, width, height): the main window's, and the
 # remote-control bar's (in full-window mode the main window's browser covers the main clock).
 CLOCK_RECT = (512, 288, 150, 25)
 REMOTE_CLOCK_RECT = (184, 16, 120, 23)
-
-
-class Skip(Exception):
-    """The test cannot run here (a tool is missing); CTest reports it as skipped."""
-
-
-class Failure(Exception):
-    """A checked behaviour did not hold."""
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
-
-
-def wait_for(predicate, seconds, what, interval=0.1):
-    """Polls predicate until it returns a true value, which is returned; Failure after seconds."""
-    deadline = time.monotonic() + seconds
-    while True:
-        value = predicate()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise Failure(f"timed out after {seconds} s waiting for {what}")
-        time.sleep(interval)
 
 
 def rss_kib(pid):
